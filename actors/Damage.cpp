@@ -1,0 +1,4 @@
+// Damage, death and victory.
+#include "actors/Character.h"
+
+void CCharacterMgr::TestHurt() {}

@@ -1,0 +1,4 @@
+// Process entry.
+#include "app/Main.h"
+
+int main() { return WinMain(); }
