@@ -10,3 +10,5 @@ PlatFont PlatCreateFont(const char *faceName, int height, int weight, int charSe
 // Fills count display lists from listBase on, one per character from first on; each draws the glyph
 // at the raster position and advances it. False when the lists could not be built.
 bool PlatUseFontBitmaps(PlatDC dc, PlatFont font, int first, int count, unsigned int listBase);
+// Releases a font; the lists built from it stay valid.
+void PlatDeleteFont(PlatFont font);

@@ -19,4 +19,7 @@ class CFontsMgr {
     unsigned int listBase[FONT_COUNT];
 };
 
+// The character set asked of the platform: 2 (symbol) for the face "symbol" in any case, else 0.
+int FontCharSet(const char *fontName);
+
 extern CFontsMgr *FontsMgr;

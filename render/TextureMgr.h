@@ -21,6 +21,10 @@ class CTextureMgr {
     unsigned int GetMiscTexture(int TextureID) const;
     unsigned int GetBossTex(int TextureID) const;
 
+    // The name stored at a table slot; null (or 0) outside 0..TEXTURE_SLOTS-1.
+    unsigned int *Slot(int slot);
+    unsigned int SlotName(int slot) const;
+
     pngInfo info;
     // The six groups lie one after another: one table of TEXTURE_SLOTS.
     unsigned int tileTex[TILE_TEX];
