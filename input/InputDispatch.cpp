@@ -122,21 +122,12 @@ bool CInputSystem::AreAllKeysReleased() const {
     return true;
 }
 
-// A one-unit white square at the cursor, in the current projection; the dark rim keeps it
-// visible over light tiles.
+// A one-unit white square at the cursor, in the current projection; the HUD adds its dark rim.
 void CInputSystem::DrawMouseCursor() {
     if (!Mouse) return;
     float x = Mouse->cursorX;
     float y = -Mouse->cursorY;
-    const float rim = 0.2f;
     glDisable(GL_TEXTURE_2D);
-    glColor3f(0.0f, 0.0f, 0.0f);
-    glBegin(GL_QUADS);
-    glVertex2f(x - rim, y - 1 - rim);
-    glVertex2f(x + 1 + rim, y - 1 - rim);
-    glVertex2f(x + 1 + rim, y + rim);
-    glVertex2f(x - rim, y + rim);
-    glEnd();
     glColor3f(1.0f, 1.0f, 1.0f);
     glBegin(GL_QUADS);
     glVertex2f(x, y - 1);
