@@ -23,8 +23,9 @@ enum ScriptFail {
     SCRIPT_FAIL_SET_FORMAT,
     SCRIPT_FAIL_CONTEXT,
     SCRIPT_FAIL_MAKE_CURRENT,
-    SCRIPT_FAIL_INPUT,  // the input library cannot be created
-    SCRIPT_FAIL_SOUND,  // no audio device
+    SCRIPT_FAIL_INPUT,   // the input library cannot be created
+    SCRIPT_FAIL_SOUND,   // no audio device
+    SCRIPT_FAIL_DEVICE,  // the input library opens no keyboard or mouse
 };
 
 struct ScriptState {
@@ -54,6 +55,10 @@ struct ScriptState {
     bool contextCurrent;
     bool cursorShown;
     int displayModeChanges;
+
+    unsigned int slept;  // milliseconds passed to PlatSleep
+    int inputObjects;    // input library objects created and not yet released
+    int devicesOpen;     // keyboard and mouse devices created and not yet released
 };
 
 extern ScriptState Script;

@@ -42,7 +42,10 @@ unsigned int PlatGetTickCount() {
     return now;
 }
 
-void PlatSleep(unsigned int ms) { Script.tick += ms; }
+void PlatSleep(unsigned int ms) {
+    Script.tick += ms;
+    Script.slept += ms;
+}
 
 int PlatMessageBox(const char *text, const char *caption, unsigned int type) {
     if (Script.boxCount < SCRIPT_MAX_BOXES) {
@@ -93,9 +96,7 @@ int PlatChoosePixelFormat(PlatDC, const PlatPixelFormat *) {
 bool PlatSetPixelFormat(PlatDC, int, const PlatPixelFormat *) {
     return Script.failStep != SCRIPT_FAIL_SET_FORMAT;
 }
-PlatGLRC PlatCreateContext(PlatDC) {
-    return Script.failStep == SCRIPT_FAIL_CONTEXT ? nullptr : &scriptDummy;
-}
+PlatGLRC PlatCreateContext(PlatDC) { return Script.failStep == SCRIPT_FAIL_CONTEXT ? nullptr : &scriptDummy; }
 bool PlatMakeCurrent(PlatDC, PlatGLRC rc) {
     if (rc && Script.failStep == SCRIPT_FAIL_MAKE_CURRENT) return false;
     Script.contextCurrent = rc != nullptr;
@@ -121,11 +122,17 @@ static int scriptKeyboard, scriptMouse;
 int PlatInputCreate(PlatInput *out) {
     if (Script.failStep == SCRIPT_FAIL_INPUT) return -1;
     *out = &scriptDummy;
+    Script.inputObjects++;
     return 0;
 }
-void PlatInputRelease(PlatInput) {}
+void PlatInputRelease(PlatInput) { Script.inputObjects--; }
 
 int PlatInputCreateDevice(PlatInput, int kind, PlatDevice *out) {
+    if (Script.failStep == SCRIPT_FAIL_DEVICE) {
+        *out = nullptr;
+        return -1;
+    }
+    Script.devicesOpen++;
     *out = kind == PLAT_DEVICE_KEYBOARD ? (PlatDevice)&scriptKeyboard : (PlatDevice)&scriptMouse;
     return 0;
 }
@@ -154,4 +161,4 @@ int PlatDeviceGetState(PlatDevice device, unsigned int size, void *data) {
     return 0;
 }
 
-void PlatDeviceRelease(PlatDevice) {}
+void PlatDeviceRelease(PlatDevice) { Script.devicesOpen--; }
