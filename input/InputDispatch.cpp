@@ -103,6 +103,7 @@ void CInputSystem::KeyboardInput() {
 }
 
 void CInputSystem::LookForTyping() {
+    if (!Typing) return;
     if (KeyDown(DIK_BACK) && !keyHeld) Typing->HandleBackspace();
     if (KeyDown(DIK_SPACE) && !keyHeld) Typing->HandleSpacebar();
     // Only the lowest key down is typed. The shift keys are modifiers, not characters: taking
