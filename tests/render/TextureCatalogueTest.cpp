@@ -120,15 +120,18 @@ bool IsListed(int slot) {
     return false;
 }
 
+// GL hands out fresh names after deletions, so the counts look far past the first few.
+const GLuint SCAN_NAMES = 200000;
+
 int LiveTextures() {
     int n = 0;
-    for (GLuint name = 1; name < 4000; ++name) n += glIsTexture(name) ? 1 : 0;
+    for (GLuint name = 1; name < SCAN_NAMES; ++name) n += glIsTexture(name) ? 1 : 0;
     return n;
 }
 
 int LiveLists() {
     int n = 0;
-    for (GLuint name = 1; name < 4000; ++name) n += glIsList(name) ? 1 : 0;
+    for (GLuint name = 1; name < SCAN_NAMES; ++name) n += glIsList(name) ? 1 : 0;
     return n;
 }
 
