@@ -15,3 +15,8 @@ enum { PNG_ALPHA = -2 };
 // Top image row at t = 0; wrap applies to S and T.
 unsigned int pngBind(const char *fileName, int mipmap, int trans, pngInfo *info, int wrapst,
                      int minfilter, int magfilter);
+
+// Decodes a PNG file to 8-bit RGBA rows, top row first; the caller frees *pixels with free().
+// False, and *pixels null, when the file is missing or cannot be decoded. Needs no GL context.
+bool PngDecodeRGBA(const char *fileName, unsigned char **pixels, unsigned int *width, unsigned int *height,
+                   unsigned int *depth, unsigned int *alpha);

@@ -91,13 +91,13 @@ bool Decode(FILE *file, DecodedImage *out) {
 
 }  // namespace
 
-// Only the base level is ever uploaded and the file's own alpha is always kept: the game
-// asks for nothing else, so the mipmap and transparency modes are not consulted.
-unsigned int pngBind(const char *fileName, int, int, pngInfo *info, int wrapst, int minfilter,
-                     int magfilter) {
-    if (!fileName) return 0;
+// The file to RGBA with no GL involved, so it can be checked without a context.
+bool PngDecodeRGBA(const char *fileName, unsigned char **pixels, unsigned int *width, unsigned int *height,
+                   unsigned int *depth, unsigned int *alpha) {
+    if (!fileName || !pixels) return false;
+    *pixels = nullptr;
     FILE *file = fopen(fileName, "rb");
-    if (!file) return 0;
+    if (!file) return false;
     unsigned char signature[8];
     bool isPng = fread(signature, 1, 8, file) == 8 && png_sig_cmp(signature, 0, 8) == 0;
     DecodedImage image;
@@ -108,7 +108,23 @@ unsigned int pngBind(const char *fileName, int, int, pngInfo *info, int wrapst, 
         decoded = Decode(file, &image);
     }
     fclose(file);
-    if (!decoded) return 0;
+    if (!decoded) return false;
+    *pixels = image.pixels;
+    if (width) *width = image.width;
+    if (height) *height = image.height;
+    if (depth) *depth = image.depth;
+    if (alpha) *alpha = image.alpha;
+    return true;
+}
+
+// Only the base level is ever uploaded and the file's own alpha is always kept: the game
+// asks for nothing else, so the mipmap and transparency modes are not consulted.
+unsigned int pngBind(const char *fileName, int, int, pngInfo *info, int wrapst, int minfilter,
+                     int magfilter) {
+    DecodedImage image;
+    memset(&image, 0, sizeof image);
+    if (!PngDecodeRGBA(fileName, &image.pixels, &image.width, &image.height, &image.depth, &image.alpha))
+        return 0;
 
     GLint maxSize = 0;
     glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxSize);
