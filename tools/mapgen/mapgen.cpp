@@ -1,14 +1,12 @@
-// mapgen: builds a map file from a text layout through the game's own SaveMap.
+// mapgen: builds a map file from a map layout (tools/maps/NAME.txt) through the game's own SaveMap.
 //
 // Usage: mapgen LAYOUT [GAME_DIR [MAP_NAME]]
 //   Writes GAME_DIR/Game Data/Maps/MAP_NAME (defaults: the working directory, "Start.dat").
 //
-// Layout (blank lines and lines starting with # are ignored):
-//   tile C BACK FORE SOLID     the grid character C paints these tile indices (-1 = none), SOLID 0 or 1
-//   spawn COLUMN ROW ID FACING a spawn point (FACING 0 left, 1 right)
-//   teleport COLUMN ROW NAME   a teleport naming another map file
-//   grid                       followed by up to 25 lines of up to 100 characters; the last line is
-//                              row 0, the floor. '.' and characters without a tile line leave a cell empty
+// Layout, the one tools/gen_map.py reads: every line before the line "grid" is a comment; then
+// exactly 25 lines of 100 characters, the top row (24) first; then one event per line:
+//   spawn COLUMN ROW FACING ID     (FACING 0 left, 1 right)
+//   teleport COLUMN ROW NAME       (one name of at most 15 characters)
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
@@ -23,8 +21,16 @@
 structCharacter stCharacter;
 
 struct Tile {
-    bool used;
+    char symbol;
     int back, fore, solid;
+};
+
+static const Tile tiles[] = {
+    {'.', -1, -1, 0},  // empty
+    {'=', 0, -1, 1},   // solid ground
+    {'+', 0, -1, 0},   // scenery
+    {'F', -1, 0, 0},   // foreground, drawn over the hero
+    {'X', 0, 0, 1},    // solid ground with a foreground tile
 };
 
 static int Fail(const char *layout, int line, const char *why) {
@@ -54,72 +60,60 @@ int main(int argc, char **argv) {
     MapMgr = new CMapMgr();
     MapMgr->InitMap();
 
-    static Tile tiles[256];
-    static char grid[MAP_ROWS][MAP_COLUMNS + 1];
     char line[512];
-    int number = 0, gridRow = -1;  // -1: not in the grid yet
+    int number = 0;
+    int gridLine = -1;  // -1 before "grid", then 0..25
     while (fgets(line, sizeof(line), in)) {
         number++;
         if (!strchr(line, '\n') && !feof(in)) return Fail(layout, number, "line too long");
         line[strcspn(line, "\r\n")] = '\0';
-        if (gridRow >= 0) {
-            if (gridRow >= MAP_ROWS) {
-                if (line[0]) return Fail(layout, number, "more than 25 grid rows");
-                continue;
-            }
-            if (strlen(line) > (size_t)MAP_COLUMNS)
-                return Fail(layout, number, "grid row longer than 100 cells");
-            snprintf(grid[gridRow++], sizeof(grid[0]), "%s", line);
+        if (gridLine < 0) {
+            if (strcmp(line, "grid") == 0) gridLine = 0;
             continue;
         }
-        if (line[0] == '\0' || line[0] == '#') continue;
-        char word[16], text[64];
-        int a, b, c, d;
-        if (sscanf(line, "%15s", word) != 1) continue;
-        if (strcmp(word, "tile") == 0) {
-            char ch;
-            if (sscanf(line, "tile %c %d %d %d", &ch, &a, &b, &c) != 4 || (c != 0 && c != 1))
-                return Fail(layout, number, "expected: tile C BACK FORE SOLID");
-            tiles[(unsigned char)ch] = {true, a, b, c};
-        } else if (strcmp(word, "spawn") == 0) {
-            if (sscanf(line, "spawn %d %d %d %d", &a, &b, &c, &d) != 4 || (d != 0 && d != 1))
-                return Fail(layout, number, "expected: spawn COLUMN ROW ID FACING");
-            structMap *cell = MapCell(a, b);
+        if (gridLine < MAP_ROWS) {
+            if (strlen(line) != (size_t)MAP_COLUMNS)
+                return Fail(layout, number, "a grid line must have 100 cells");
+            int row = MAP_ROWS - 1 - gridLine;
+            for (int column = 0; column < MAP_COLUMNS; column++) {
+                const Tile *tile = nullptr;
+                for (const Tile &t : tiles)
+                    if (t.symbol == line[column]) tile = &t;
+                if (!tile) return Fail(layout, number, "unknown map character");
+                structMap *cell = MapCell(column, row);
+                cell->layerTexture[GROUND_BACK] = tile->back;
+                cell->layerTexture[GROUND_FORE] = tile->fore;
+                cell->collision = (unsigned char)tile->solid;
+            }
+            gridLine++;
+            continue;
+        }
+        char word[16], text[64], extra[2];
+        int column, row, a, b;
+        if (sscanf(line, "%15s", word) != 1) continue;  // blank line
+        if (strcmp(word, "spawn") == 0) {
+            if (sscanf(line, "spawn %d %d %d %d %1s", &column, &row, &a, &b, extra) != 4)
+                return Fail(layout, number, "expected: spawn COLUMN ROW FACING ID");
+            structMap *cell = MapCell(column, row);
             if (!cell) return Fail(layout, number, "spawn outside the grid");
             cell->eventType = EVENT_SPAWN;
-            cell->spawnId = c;
-            cell->spawnFacing = d;
+            cell->spawnFacing = a;
+            cell->spawnId = b;
         } else if (strcmp(word, "teleport") == 0) {
-            if (sscanf(line, "teleport %d %d %63s", &a, &b, text) != 3)
-                return Fail(layout, number, "expected: teleport COLUMN ROW NAME");
-            if (strlen(text) >= (size_t)TELEPORT_NAME) return Fail(layout, number, "teleport name too long");
-            structMap *cell = MapCell(a, b);
+            // A name with blanks or over 15 characters would not survive a reload.
+            if (sscanf(line, "teleport %d %d %63s %1s", &column, &row, text, extra) != 3 ||
+                strlen(text) >= (size_t)TELEPORT_NAME)
+                return Fail(layout, number, "teleport needs one map name of at most 15 characters");
+            structMap *cell = MapCell(column, row);
             if (!cell) return Fail(layout, number, "teleport outside the grid");
             cell->eventType = EVENT_TELEPORT;
             snprintf(cell->teleportMap, sizeof(cell->teleportMap), "%s", text);
-        } else if (strcmp(word, "grid") == 0) {
-            gridRow = 0;
         } else {
-            return Fail(layout, number, "unknown line");
+            return Fail(layout, number, "unknown event line");
         }
     }
     fclose(in);
-
-    // The grid's lines stand on the floor: the last one given is row 0.
-    // Spawns and teleports were placed already; tiles only set layers and collision.
-    int rows = gridRow < 0 ? 0 : gridRow;
-    while (rows > 0 && grid[rows - 1][0] == '\0') rows--;  // trailing blank lines
-    for (int i = 0; i < rows; i++) {
-        int row = rows - 1 - i;
-        for (int column = 0; grid[i][column]; column++) {
-            const Tile &t = tiles[(unsigned char)grid[i][column]];
-            if (!t.used) continue;
-            structMap *cell = MapCell(column, row);
-            cell->layerTexture[GROUND_BACK] = t.back;
-            cell->layerTexture[GROUND_FORE] = t.fore;
-            cell->collision = (unsigned char)t.solid;
-        }
-    }
+    if (gridLine < MAP_ROWS) return Fail(layout, number, "the grid must be 25 lines of 100 characters");
 
     if (chdir(gameDir) != 0) {
         perror(gameDir);
