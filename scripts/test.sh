@@ -41,6 +41,9 @@ cmake -S "$ROOT" -B "$ROOT/build-sanitize" -DCMAKE_BUILD_TYPE=Debug -DHOSHIMORI_
 cmake --build "$ROOT/build-sanitize" --target unit_tests -j"$JOBS"
 (cd "$ROOT" && ASAN_OPTIONS=detect_leaks=0 "$ROOT/build-sanitize/tests/unit_tests" --gtest_brief=1) || status=1
 
+# Every file reader's fuzz target for about 15 s, seeds (old crashes included) first.
+bash "$ROOT/tests/fuzz/run_all.sh" 15 || status=1
+
 if [ -f "$ROOT/tests/assets/test_assets.py" ]; then
     (cd "$ROOT" && /usr/bin/python3 tests/assets/test_assets.py) || status=1
 fi
