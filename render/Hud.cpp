@@ -158,6 +158,18 @@ void CHud::DrawInfo() {
         {18, "RMB-          Add Coll", ""},
         {20, "Shift+RMB- Remove Coll", ""},
     };
+    // A dark backing keeps the yellow legend readable over the pale snow of the backdrop.
+    glDisable(GL_TEXTURE_2D);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glColor4f(0.0f, 0.0f, 0.0f, 0.6f);
+    glBegin(GL_QUADS);
+    glVertex2f(99, 22);
+    glVertex2f(133, 22);
+    glVertex2f(133, 0);
+    glVertex2f(99, 0);
+    glEnd();
+    glDisable(GL_BLEND);
     glColor3f(1.0f, 1.0f, 0.0f);
     for (const Line &line : lines) {
         char text[64];

@@ -202,7 +202,7 @@ TEST_F(HudPass, EditorShowsItsLegendAndTheCursor) {
     const float rows[] = {2, 6, 8, 10, 12, 14, 16, 18, 20};
     for (float y : rows) EXPECT_TRUE(GlyphAt(d, 100, y)) << y;
     EXPECT_EQ(0, GlyphsOnRow(d, 4, 0, 133));
-    EXPECT_NEAR(1.6f * 1.6f + 1, d.area, 0.1f);  // the cursor's rim and its white square
+    EXPECT_NEAR(34 * 22 + 1.6f * 1.6f + 1, d.area, 0.5f);  // legend backing, cursor rim and square
     // The values follow the switches: "false" is one character longer than "true".
     int before = GlyphsOnRow(d, 6, 100, 133);
     MapMgr->drawGrid = false;
