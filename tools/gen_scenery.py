@@ -118,7 +118,6 @@ def backdrop(w=4096, h=1024):
         fd.line([(x0 - r, y0), (x0 + r, y0)], fill=(220, 230, 255, 200))
         fd.line([(x0, y0 - r), (x0, y0 + r)], fill=(220, 230, 255, 200))
     mx, my, mr = 1420, 330, 62
-    fd.ellipse([mx - mr * 3, my - mr * 3, mx + mr * 3, my + mr * 3], fill=(150, 170, 230, 40))
     fx = fx.filter(ImageFilter.GaussianBlur(1.2))
     halo = Image.new("RGBA", (w, h), (0, 0, 0, 0))
     ImageDraw.Draw(halo).ellipse([mx - mr * 2.2, my - mr * 2.2, mx + mr * 2.2, my + mr * 2.2], fill=(170, 190, 255, 90))
@@ -137,9 +136,17 @@ def backdrop(w=4096, h=1024):
         yv = 640 - 120 * abs(math.sin(x / 520.0 + 0.7)) - 60 * abs(math.sin(x / 190.0)) + 20 * math.sin(x / 61.0)
         ridge.append((x, yv))
     ld.polygon(ridge + [(w, h), (0, h)], fill=(44, 50, 96, 255))
-    for (x0, y0), (x1, y1) in zip(ridge, ridge[1:]):
-        if y0 < 560 or y1 < 560:
-            ld.polygon([(x0, y0), (x1, y1), (x1, y1 + 26), (x0, y0 + 30)], fill=(150, 164, 214, 255))
+    # snow caps: deeper on the high peaks, with a ragged lower edge
+    rx = np.array([p[0] for p in ridge], float)
+    ry = np.array([p[1] for p in ridge], float)
+    top = np.interp(np.arange(w), rx, ry)
+    cols = np.arange(w)
+    depth = np.clip((600 - top) * 0.7, 0, 90) * (0.75 + 0.25 * np.sin(cols / 23.0) * np.sin(cols / 9.0))
+    rows = np.arange(h)[:, None]
+    snow = (rows >= top[None, :]) & (rows < (top + depth)[None, :])
+    snow_img = np.zeros((h, w, 4), np.uint8)
+    snow_img[snow] = (150, 164, 214, 255)
+    layers.alpha_composite(Image.fromarray(snow_img, "RGBA"))
     layers = layers.filter(ImageFilter.GaussianBlur(1.5))
     base.alpha_composite(layers)
     # mist in front of the mountains
