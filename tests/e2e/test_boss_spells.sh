@@ -35,7 +35,7 @@ PY
 # Pixels that differ between two shots in a region WxH+X+Y.
 changed() {
     compare -metric AE -fuzz 10% <(convert "$1" -crop "$3" +repage png:-) \
-        <(convert "$2" -crop "$3" +repage png:-) null: 2>&1 | awk '{ printf "%d\n", $1 }'
+        <(convert "$2" -crop "$3" +repage png:-) null: 2>&1 | awk 'NR == 1 { printf "%d\n", $1 }'
 }
 
 e2e_start_game
