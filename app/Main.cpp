@@ -428,6 +428,8 @@ int WinMain() {
         Main.SetFullscreen(0);
     if (!Main.CreateGLWindow("Hoshimori", Main.width, Main.height, 16, Main.GetFullscreen())) return 0;
     int code = Main.RunLoop();
+    // Escape or the close box: unsaved editor work is kept in Recovery.dat.
+    MapMgr->SaveRecovery();
     Main.KillGLWindow();
     return code;
 }

@@ -43,10 +43,15 @@ void CMapMgr::ChangeTex(float PosX, float PosY, bool LeftButton) {
     structMap *cell = MapCell(column, row);
     if (!cell) return;
     if (LeftButton) {
-        if (ground == GROUND_BACK || ground == GROUND_FORE) cell->layerTexture[ground] = currentTexture;
+        if (ground == GROUND_BACK || ground == GROUND_FORE) {
+            if (cell->layerTexture[ground] != currentTexture) unsaved = true;
+            cell->layerTexture[ground] = currentTexture;
+        }
     } else {
         // Only the left Shift clears; the right one does not count.
-        cell->collision = Down(DIK_LSHIFT) ? 0 : 1;
+        unsigned char collision = Down(DIK_LSHIFT) ? 0 : 1;
+        if (cell->collision != collision) unsaved = true;
+        cell->collision = collision;
     }
 }
 
@@ -77,6 +82,7 @@ void CMapMgr::DeleteEvent() {
     if (!cell) return;
     eventColumn = column;
     eventRow = row;
+    unsaved = true;
     cell->eventType = EVENT_NONE;
     cell->spawnFacing = 0;
     cell->teleportMap[0] = '\0';
@@ -99,6 +105,7 @@ static void DialogKeys(CMapMgr &map) {
     if (latched || !Down(DIK_RETURN)) return;
 
     structMap *cell = MapCell(map.eventColumn, map.eventRow);
+    if (cell) map.unsaved = true;  // every Return below may write the cell
     if (map.eventStage == 0) {
         if (map.eventSelection == EVENT_NONE) {
             if (cell) cell->eventType = EVENT_NONE;

@@ -51,6 +51,7 @@ void CMapMgr::InitMap() {
             cell.teleportMap[0] = '\0';
         }
     }
+    unsaved = false;
     drawBackground = true;
     drawCollision = true;
     drawForeground = true;
@@ -113,13 +114,13 @@ static bool WriteCells(FILE *file) {
     return true;
 }
 
-void CMapMgr::SaveMap() {
-    // Written beside the old map and renamed over it only once complete: a failed save
-    // leaves the previous file as it was.
+// Written beside the old map and renamed over it only once complete: a failed save
+// leaves the previous file as it was.
+static bool SafeSave(const char *name) {
     char path[MAP_PATH];
     char temporary[MAP_PATH + 8];
     bool saved = false;
-    if (MapPath(mapName, path, sizeof(path))) {
+    if (MapPath(name, path, sizeof(path))) {
         snprintf(temporary, sizeof(temporary), "%s.saving", path);
         FILE *file = mapWriteFault.failOpen ? nullptr : fopen(temporary, "w");
         if (file) {
@@ -131,6 +132,12 @@ void CMapMgr::SaveMap() {
             if (!saved) remove(temporary);
         }
     }
+    return saved;
+}
+
+void CMapMgr::SaveMap() {
+    bool saved = SafeSave(mapName);
+    if (saved) unsaved = false;
     if (saved)
         PlatMessageBox("Map saved", "Success", PLAT_MB_OK);
     else
@@ -176,6 +183,14 @@ void CMapMgr::LoadMap(bool isEditor, const char *WhichMap) {
         }
     }
     fclose(file);
+    unsaved = false;
+}
+
+bool CMapMgr::SaveRecovery() {
+    if (!unsaved) return false;
+    bool saved = SafeSave("Recovery.dat");
+    if (saved) unsaved = false;
+    return saved;
 }
 
 void CMapMgr::CheckForSpawn(int WhichSpawn) {

@@ -13,6 +13,8 @@ class CMapMgr {
     void InitMap();
     void SaveMap();
     void LoadMap(bool isEditor, const char *WhichMap);
+    // At shut-down: unsaved editor changes go to Recovery.dat, with no message box.
+    bool SaveRecovery();
     void CheckForSpawn(int WhichSpawn);
 
     // Drawing.
@@ -42,6 +44,7 @@ class CMapMgr {
     char mapName[MAP_NAME];
     int eventColumn;
     int eventRow;
+    bool unsaved = false;  // the grid changed in the editor since the last save, load or clear
 };
 
 extern CMapMgr *MapMgr;
