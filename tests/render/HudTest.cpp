@@ -235,11 +235,15 @@ TEST_F(HudPass, EventDialogFollowsItsState) {
         EXPECT_EQ(k.extraLabelY > 0, GlyphAt(d, 55, 46));
         bool spawn = k.stage == 1 && k.selection == 1;
         EXPECT_EQ(spawn, GlyphAt(d, 60, 54));
-        if (spawn) EXPECT_TRUE(LineBetween(d, 59, 49 + 3.0f * k.facing, 69, 49 + 3.0f * k.facing));
+        if (spawn) {
+            EXPECT_TRUE(LineBetween(d, 59, 49 + 3.0f * k.facing, 69, 49 + 3.0f * k.facing));
+        }
         EXPECT_EQ(k.spawnId, GlyphAt(d, 55, 58));
         EXPECT_EQ(k.spawnId, GlyphAt(d, 60, 63));
         bool teleport = k.stage == 1 && k.selection == 2;
-        if (teleport) EXPECT_EQ(8, GlyphsOnRow(d, 51, 60, 133));  // the field's text
+        if (teleport) {
+            EXPECT_EQ(8, GlyphsOnRow(d, 51, 60, 133));  // the field's text
+        }
         EXPECT_NEAR(1.6f * 1.6f + 1, d.area, 0.1f);               // the cursor
     }
 }

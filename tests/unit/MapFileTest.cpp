@@ -114,7 +114,9 @@ TEST_F(MapFile, EventCellsWriteTheirValuesAndReadBack) {
             EXPECT_EQ(k.facing, cell.spawnFacing);
             EXPECT_EQ(k.id, cell.spawnId);
         }
-        if (k.type == EVENT_TELEPORT) EXPECT_STREQ(k.name, cell.teleportMap);
+        if (k.type == EVENT_TELEPORT) {
+            EXPECT_STREQ(k.name, cell.teleportMap);
+        }
         ExpectCleared(stMap[0][1]);
     }
 }
@@ -319,6 +321,8 @@ TEST(MapCellLookup, AnswersOnlyInsideTheGrid) {
     for (const Case &k : cases) {
         structMap *cell = MapCell(k.column, k.row);
         EXPECT_EQ(k.inside, cell != nullptr) << k.column << "," << k.row;
-        if (cell) EXPECT_EQ(&stMap[k.column][k.row], cell);
+        if (cell) {
+            EXPECT_EQ(&stMap[k.column][k.row], cell);
+        }
     }
 }
