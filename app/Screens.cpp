@@ -7,6 +7,7 @@
 #include "app/Main.h"
 #include "input/Typing.h"
 #include "render/FontsMgr.h"
+#include "render/Quad.h"
 #include "render/TextureMgr.h"
 #include "world/MapMgr.h"
 
@@ -23,24 +24,11 @@ const float WINDOW_POS[STAGE_WINDOWS][2] = {
     {5.0f, -1.5f},  {-10.0f, -7.0f}, {-2.5f, -7.0f}, {5.0f, -7.0f},
 };
 
-void Quad(float x0, float y0, float x1, float y1) {
-    glBegin(GL_QUADS);
-    glTexCoord2f(0.0f, 1.0f);
-    glVertex3f(x0, y0, 0.0f);
-    glTexCoord2f(1.0f, 1.0f);
-    glVertex3f(x1, y0, 0.0f);
-    glTexCoord2f(1.0f, 0.0f);
-    glVertex3f(x1, y1, 0.0f);
-    glTexCoord2f(0.0f, 0.0f);
-    glVertex3f(x0, y1, 0.0f);
-    glEnd();
-}
-
 // The background image stretched over the whole 100 by 25 grid.
 void DrawBackdrop() {
     glEnable(GL_TEXTURE_2D);
     glBindTexture(GL_TEXTURE_2D, TextureMgr->GetBackTex(0));
-    Quad(0.0f, 0.0f, (float)MAP_COLUMNS, (float)MAP_ROWS);
+    DrawImageQuad(0.0f, 0.0f, (float)MAP_COLUMNS, (float)MAP_ROWS);
     glDisable(GL_TEXTURE_2D);
 }
 
@@ -58,7 +46,7 @@ void CMain::RenderIntro() {
         glEnable(GL_BLEND);
         glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
         glBindTexture(GL_TEXTURE_2D, TextureMgr->GetMiscTexture(5));
-        Quad(-7.0f, -12.24f, 6.23f, 12.24f);
+        DrawImageQuad(-7.0f, -12.24f, 6.23f, 12.24f);
         glDisable(GL_TEXTURE_2D);
         glDisable(GL_BLEND);
         glPopMatrix();
@@ -78,7 +66,7 @@ void CMain::RenderIntro() {
 
 void CMain::RenderSelect() {
     glColor3f(0.25f, 0.3764f, 0.9725f);
-    Quad(-12.0f, -10.0f, 12.0f, 10.0f);
+    DrawImageQuad(-12.0f, -10.0f, 12.0f, 10.0f);
     glColor3f(1.0f, 1.0f, 1.0f);
     // A wall of small titles behind the windows.
     for (int r = 0; r < 6; ++r)
@@ -89,7 +77,7 @@ void CMain::RenderSelect() {
 
 void CMain::RenderMapName() {
     glColor3f(0.3f, 0.3f, 0.3f);
-    Quad(-1.2f, -1.0f, 2.2f, 1.0f);
+    DrawImageQuad(-1.2f, -1.0f, 2.2f, 1.0f);
     glColor3f(1.0f, 1.0f, 1.0f);
     // Raster positions are world positions, so the text sits on the box.
     glRasterPos2f(-0.5f, 0.5f);

@@ -3,27 +3,14 @@
 
 #include "actors/Character.h"
 #include "app/Main.h"
+#include "render/Quad.h"
 #include "render/TextureMgr.h"
 #include "world/MapMgr.h"
 
 namespace {
 
-// One whole image per quad, upright: t = 0 on the upper edge.
-void TexturedQuad(float x0, float y0, float x1, float y1) {
-    glBegin(GL_QUADS);
-    glTexCoord2f(0.0f, 1.0f);
-    glVertex3f(x0, y0, 0.0f);
-    glTexCoord2f(1.0f, 1.0f);
-    glVertex3f(x1, y0, 0.0f);
-    glTexCoord2f(1.0f, 0.0f);
-    glVertex3f(x1, y1, 0.0f);
-    glTexCoord2f(0.0f, 0.0f);
-    glVertex3f(x0, y1, 0.0f);
-    glEnd();
-}
-
 void CellQuad(int column, int row) {
-    TexturedQuad((float)column, (float)row, (float)(column + 1), (float)(row + 1));
+    DrawImageQuad((float)column, (float)row, (float)(column + 1), (float)(row + 1));
 }
 
 }  // namespace
@@ -88,10 +75,10 @@ void CMapMgr::DrawWindow(float PosX, float PosY, bool isSelected) {
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glEnable(GL_TEXTURE_2D);
     glBindTexture(GL_TEXTURE_2D, TextureMgr->GetMiscTexture(isSelected ? 3 : 2));
-    TexturedQuad(PosX, PosY, PosX + 4.0f, PosY + 4.0f);
+    DrawImageQuad(PosX, PosY, PosX + 4.0f, PosY + 4.0f);
     // Every stage shows the same picture.
     glBindTexture(GL_TEXTURE_2D, TextureMgr->GetBossTex(3));
-    TexturedQuad(PosX + 0.5f, PosY + 0.5f, PosX + 3.5f, PosY + 3.5f);
+    DrawImageQuad(PosX + 0.5f, PosY + 0.5f, PosX + 3.5f, PosY + 3.5f);
     glDisable(GL_TEXTURE_2D);
     glDisable(GL_BLEND);
 }
@@ -111,7 +98,7 @@ void CMapMgr::DrawTitle(float PosX, float PosY, int Size) {
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glEnable(GL_TEXTURE_2D);
     glBindTexture(GL_TEXTURE_2D, TextureMgr->GetMiscTexture(4));
-    TexturedQuad(PosX, PosY, PosX + width, PosY + height);
+    DrawImageQuad(PosX, PosY, PosX + width, PosY + height);
     glDisable(GL_TEXTURE_2D);
     glDisable(GL_BLEND);
 }
