@@ -2,9 +2,9 @@
 # Usage: install_missing PACKAGE... -- installs only what dpkg does not already have.
 
 BUILD_PACKAGES="g++ make cmake pkg-config libgtest-dev libsdl2-dev libsdl2-mixer-dev libgl-dev
- libglu1-mesa-dev libpng-dev zlib1g-dev libfreetype-dev libfontconfig-dev libx11-dev"
+ libglu1-mesa-dev libpng-dev zlib1g-dev libfreetype-dev libfontconfig-dev libx11-dev dpkg-dev file"
 RUN_PACKAGES="xfonts-base fonts-liberation2 libgl1-mesa-dri"
-TEST_PACKAGES="xvfb xauth xdotool x11-utils imagemagick python3"
+TEST_PACKAGES="xvfb xauth xdotool x11-utils imagemagick python3 desktop-file-utils appstream"
 
 install_missing() {
     local missing="" p

@@ -1,5 +1,5 @@
 #!/bin/sh
-# Regenerates every file under "Game Data/" from the generators in tools/.
+# Regenerates every file under "Game Data/" and the desktop icon from the generators in tools/.
 # Output is deterministic: a rerun reproduces the committed files byte for byte.
 set -eu
 cd "$(dirname "$0")"
@@ -24,4 +24,5 @@ $PY gen_scenery.py
 $PY gen_keychart.py
 $PY gen_map.py Start
 $PY gen_music.py
+$PY gen_icon.py     # the desktop icon, under packaging/icons
 echo "Game Data regenerated."

@@ -18,6 +18,8 @@
 #                                  free display; sets E2E_NAME, E2E_GAME, E2E_OUT, DISPLAY
 #   e2e_start_game [ARGS...]       start E2E_GAME from the repo root; E2E_PID, log in
 #                                  test-output/NAME.log; SDL_AUDIODRIVER defaults to dummy
+#   e2e_start_in DIR PROG [ARGS...] start PROG (the installed launcher, say) from DIR, as
+#                                  e2e_start_game starts the game; the environment passes through
 #   e2e_find_window TITLE [SECS]   print the id of the first window named exactly TITLE
 #                                  (found with xwininfo -root -tree); status 1 if none in time
 #   e2e_has_window TITLE           status 0 if a window named TITLE exists now
@@ -122,6 +124,15 @@ e2e_start_game() {
     E2E_PID=$!
     E2E_EXIT=""
     e2e_log "game started, pid $E2E_PID"
+}
+
+e2e_start_in() {
+    local dir="$1"
+    shift
+    (cd "$dir" && exec env SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}" "$@") >"$E2E_OUT/$E2E_NAME.log" 2>&1 &
+    E2E_PID=$!
+    E2E_EXIT=""
+    e2e_log "started in $dir, pid $E2E_PID: $*"
 }
 
 # Alive and not merely a zombie waiting to be reaped.
