@@ -150,4 +150,21 @@ cp "$PREFIX/libexec/hoshimori/hoshimori" "$TMP/broken/libexec/hoshimori/"
 HOME="$TMP/broken" "$TMP/broken/bin/hoshimori" 2>>"$E2E_OUT/install.broken.log"
 [ $? = 1 ] || e2e_fail "a launcher without game data did not fail"
 grep -q "no game data" "$E2E_OUT/install.broken.log" || e2e_fail "no message about the missing game data"
+
+# The Debian package: the same files under /usr, and what the game needs to run declared.
+cpack -G DEB --config "$BUILD/CPackConfig.cmake" -B "$TMP/deb" >"$E2E_OUT/install.cpack.log" 2>&1 ||
+    e2e_fail "cpack -G DEB failed (see test-output/install.cpack.log)"
+deb="$(ls "$TMP"/deb/hoshimori_*_*.deb)" || e2e_fail "no hoshimori_*.deb made"
+depends="$(dpkg-deb -f "$deb" Depends)"
+names="$(tr ',|' '\n\n' <<<"$depends" | awk '{ print $1 }')"
+for p in libsdl2-2.0-0 libsdl2-mixer-2.0-0 libgl1 libglu1-mesa libpng16-16 libfreetype6 libfontconfig1 \
+    fonts-liberation2 xfonts-base; do
+    grep -qx -- "$p" <<<"$names" || e2e_fail "the package does not depend on $p: $depends"
+done
+dpkg-deb -x "$deb" "$TMP/unpacked"
+for f in bin/hoshimori libexec/hoshimori/hoshimori "share/hoshimori/Game Data/Maps/Start.dat" \
+    share/applications/org.hoshimori.Hoshimori.desktop share/icons/hicolor/256x256/apps/org.hoshimori.Hoshimori.png; do
+    [ -e "$TMP/unpacked/usr/$f" ] || e2e_fail "the package lacks /usr/$f"
+done
+[ -z "$(find "$TMP/unpacked" \( -name '*test*' -o -name xclose \) -print)" ] || e2e_fail "the package holds tests"
 e2e_pass
